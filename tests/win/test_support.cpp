@@ -122,3 +122,19 @@ RECT WindowRect(HWND window) {
   GetWindowRect(window, &rect);
   return rect;
 }
+
+void PressKey(WORD key, bool withAlt) {
+  std::vector<INPUT> inputs;
+  const auto add = [&](WORD vk, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  if (withAlt) add(VK_MENU, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  if (withAlt) add(VK_MENU, KEYEVENTF_KEYUP);
+  EXPECT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+}

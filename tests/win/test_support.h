@@ -51,3 +51,7 @@ INT_PTR RunModal(const std::function<INT_PTR()>& run, const std::function<void(H
 HWND FindThreadDialog(HWND except = nullptr);
 
 RECT WindowRect(HWND window);
+
+// Presses and releases a key as the keyboard would, with Alt held if asked;
+// it goes to whatever window has the focus.
+void PressKey(WORD key, bool withAlt = false);
