@@ -123,7 +123,7 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
-void PressKey(WORD key, bool withAlt) {
+void PressKey(WORD key, WORD modifier) {
   std::vector<INPUT> inputs;
   const auto add = [&](WORD vk, DWORD flags) {
     INPUT input{};
@@ -132,9 +132,15 @@ void PressKey(WORD key, bool withAlt) {
     input.ki.dwFlags = flags;
     inputs.push_back(input);
   };
-  if (withAlt) add(VK_MENU, 0);
+  if (modifier != 0) add(modifier, 0);
   add(key, 0);
   add(key, KEYEVENTF_KEYUP);
-  if (withAlt) add(VK_MENU, KEYEVENTF_KEYUP);
+  if (modifier != 0) add(modifier, KEYEVENTF_KEYUP);
   EXPECT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[256] = {};
+  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
 }

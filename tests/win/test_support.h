@@ -52,6 +52,10 @@ HWND FindThreadDialog(HWND except = nullptr);
 
 RECT WindowRect(HWND window);
 
-// Presses and releases a key as the keyboard would, with Alt held if asked;
-// it goes to whatever window has the focus.
-void PressKey(WORD key, bool withAlt = false);
+// Presses and releases a key as the keyboard would, with a modifier key
+// (VK_MENU, VK_CONTROL) held if one is given; it goes to whatever window has
+// the focus.
+void PressKey(WORD key, WORD modifier = 0);
+
+// The text of a window, also one of another process (WM_GETTEXT).
+std::wstring WindowText(HWND window);
