@@ -1,10 +1,14 @@
 #!/bin/sh
-# Draws the program's icon, a gold key, and packs it as the eight images the
-# executable carries: 32 and 16 pixels at 4 bits, 48, 32 and 16 pixels at 8
-# and at 32 bits. Every image is drawn large and scaled down, so that the
-# 32-bit images are smooth; the 4- and 8-bit ones are then mapped onto the
-# 16 standard colours with a hard-edged mask, which both depths can hold.
-# Usage: make-icon.sh OUTPUT.ico
+# Draws the program's icon, a gold key, as the eight images the executable
+# carries: 32 and 16 pixels at 4 bits, 48, 32 and 16 pixels at 8 and at 32
+# bits. Every image is drawn large and scaled down, so that the 32-bit images
+# are smooth; the 4- and 8-bit ones are then reduced in colour with a
+# hard-edged mask, which those depths can hold.
+#
+# Both icon groups show this one picture, so the images are written as
+# resources of their own (icon-1.bin to icon-8.bin) that one group directory
+# (icon-group.bin) lists for both groups: the picture is stored once.
+# Usage: make-icon.sh OUTPUT-DIRECTORY
 set -eu
 out=$1
 work=$(mktemp -d)
@@ -46,7 +50,23 @@ for size in 48 32 16; do
   done
 done
 
-icotool -c -o "$out" \
+ico="$work/lumiqa.ico"
+icotool -c -o "$ico" \
   -b 4 "$work/pal4-32.png" -b 4 "$work/pal4-16.png" \
   -b 8 "$work/pal8-48.png" -b 8 "$work/pal8-32.png" -b 8 "$work/pal8-16.png" \
   -b 32 "$work/true48.png" -b 32 "$work/true32.png" -b 32 "$work/true16.png"
+
+# An icon file is a 6-byte header, a 16-byte entry for each image and the
+# images. A group directory is the same header, each entry's first 12 bytes
+# and, in place of the image's file offset, the 2-byte number of its resource.
+head -c 6 "$ico" > "$out/icon-group.bin"
+image=1
+while [ $image -le 8 ]; do
+  entry=$((6 + 16 * (image - 1)))
+  size=$(od -An -tu4 -j $((entry + 8)) -N4 "$ico" | tr -d ' ')
+  offset=$(od -An -tu4 -j $((entry + 12)) -N4 "$ico" | tr -d ' ')
+  tail -c +$((entry + 1)) "$ico" | head -c 12 >> "$out/icon-group.bin"
+  printf "\\$(printf %03o $image)\\000" >> "$out/icon-group.bin"
+  tail -c +$((offset + 1)) "$ico" | head -c "$size" > "$out/icon-$image.bin"
+  image=$((image + 1))
+done

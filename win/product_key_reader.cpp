@@ -41,7 +41,7 @@ WideString ReadProductKeyText(const RegistryCalls& registry) {
   if (registry.query(key, L"DigitalProductId", nullptr, &type, value, &size) != ERROR_SUCCESS) {
     return WideString(kFailureText);
   }
-  std::uint8_t keyBytes[kKeyByteCount];
+  std::uint8_t keyBytes[kKeyByteCount] = {};
   std::memcpy(keyBytes, value + kKeyOffset, sizeof keyBytes);
   return DecodeProductKey(keyBytes);
 }

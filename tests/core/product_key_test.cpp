@@ -1,4 +1,5 @@
 #include "core/product_key.h"
+#include "tests/core/reference_key.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +13,8 @@ namespace {
 
 using KeyBytes = std::array<std::uint8_t, kKeyByteCount>;
 
-// An independent reference: the key bytes as one 128-bit integer, written in
-// base 24 by ordinary integer division.
-__extension__ typedef unsigned __int128 Uint128;
-
-Uint128 ToNumber(const KeyBytes& bytes) {
-  Uint128 number = 0;
-  for (std::size_t i = kKeyByteCount; i-- > 0;) number = number << 8 | bytes[i];
-  return number;
-}
-
-std::wstring ReferenceKey(const KeyBytes& bytes) {
-  const wchar_t* alphabet = L"BCDFGHJKMPQRTVWXY2346789";
-  Uint128 number = ToNumber(bytes);
-  std::wstring key(kKeyTextLength, L'-');
-  for (std::size_t position = kKeyTextLength; position-- > 0;) {
-    if (position % 6 == 5) continue;
-    key[position] = alphabet[static_cast<unsigned>(number % 24)];
-    number /= 24;
-  }
-  return key;
-}
+Uint128 ToNumber(const KeyBytes& bytes) { return KeyNumber(bytes.data()); }
+std::wstring ReferenceKey(const KeyBytes& bytes) { return ::ReferenceKey(bytes.data()); }
 
 std::wstring Decode(KeyBytes bytes) {
   std::uint8_t work[kKeyByteCount];
