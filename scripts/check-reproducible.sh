@@ -6,7 +6,8 @@ set -eu
 cd "$(dirname "$0")/.."
 copy="$PWD/build/reproduce/lumiqa-elsewhere"
 rm -rf "$copy" && mkdir -p "$copy"
-git ls-files -z | xargs -0 tar -cf - | tar -xf - -C "$copy"
+# The working tree as it is: tracked files and new ones not ignored.
+git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf - | tar -xf - -C "$copy"
 (cd "$copy" && cmake --preset windows -DLUMIQA_TESTS=OFF >/dev/null && cmake --build --preset windows --target Lumiqa >/dev/null)
 
 first=$(sha256sum build/windows/Lumiqa.exe | cut -d' ' -f1)

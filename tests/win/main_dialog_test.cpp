@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr BYTE kExampleKey[15] = {0x6f, 0xfa, 0x95, 0x45, 0xfc, 0x75, 0xb5, 0x52,
-                                  0xbb, 0xef, 0xb1, 0x17, 0xda, 0xcd, 0x00};
-
 struct MenuItem {
   bool separator;
   UINT id;
@@ -69,7 +66,7 @@ TEST_F(MainDialogTest, InitialisesKeyBoxIconsAndSystemMenu) {
   productId_.Set(REG_BINARY, ProductIdBytes(164, kExampleKey));
   const int exitCode = RunProgram([](HWND dialog) {
     const HWND keyBox = GetDlgItem(dialog, ID_EDIT_KEY);
-    EXPECT_EQ(WindowText(keyBox), L"FFFFF-GGGGG-HHHHH-JJJJJ-KKKKK");
+    EXPECT_EQ(WindowText(keyBox), kExampleText);
     EXPECT_EQ(WindowText(keyBox), ToStd(ReadProductKeyText()));
     EXPECT_EQ(GetFocus(), keyBox);
     EXPECT_EQ(WindowText(dialog), L"Lumiqa");

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr BYTE kExampleKey[15] = {0x6f, 0xfa, 0x95, 0x45, 0xfc, 0x75, 0xb5, 0x52,
-                                  0xbb, 0xef, 0xb1, 0x17, 0xda, 0xcd, 0x00};
-constexpr wchar_t kExampleText[] = L"FFFFF-GGGGG-HHHHH-JJJJJ-KKKKK";
-
 struct Search {
   DWORD processId;
   HWND owner;  // nullptr for the main dialog

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr BYTE kExampleKey[15] = {0x6f, 0xfa, 0x95, 0x45, 0xfc, 0x75, 0xb5, 0x52,
-                                  0xbb, 0xef, 0xb1, 0x17, 0xda, 0xcd, 0x00};
-constexpr wchar_t kExampleText[] = L"FFFFF-GGGGG-HHHHH-JJJJJ-KKKKK";
-
 // What the reader did through the seam. Each stand-in records its arguments
 // and then either fails as told or hands the call to the real registry.
 struct Recorder {
@@ -82,7 +78,7 @@ class ReaderTest : public ::testing::Test {
 
   // The arguments every read passes, and the one rule for the handle: what
   // was opened is closed exactly once, and nothing else is.
-  void ExpectCallsAsDocumented(bool expectQuery) {
+  void ExpectRegistryCalls(bool expectQuery) {
     EXPECT_EQ(recorder_.opens, 1);
     EXPECT_EQ(recorder_.openRoot, HKEY_LOCAL_MACHINE);
     EXPECT_EQ(recorder_.openPath, kVersionKey);
@@ -116,7 +112,8 @@ struct ValueCase {
   const wchar_t* expected;
 };
 
-// The published key bytes at their offset, with filler before and after.
+// Values of many lengths and a type other than binary, written to the
+// prefix's registry: the example's key bytes at their offset, filler around.
 TEST_F(ReaderTest, DecodesWhateverTheRegistryHolds) {
   // A value cut short inside the key: the bytes it does not reach are zero.
   std::uint8_t truncated[kKeyByteCount] = {};
@@ -138,14 +135,14 @@ TEST_F(ReaderTest, DecodesWhateverTheRegistryHolds) {
     recorder_ = Recorder();
     productId_.Set(c.type, ProductIdBytes(c.length, kExampleKey));
     EXPECT_EQ(Read(), c.expected);
-    ExpectCallsAsDocumented(true);
+    ExpectRegistryCalls(true);
   }
 }
 
 TEST_F(ReaderTest, MissingValueGivesTheFailureText) {
   productId_.Delete();
   EXPECT_EQ(Read(), kFailureText);
-  ExpectCallsAsDocumented(true);
+  ExpectRegistryCalls(true);
 }
 
 TEST_F(ReaderTest, KeyThatWillNotOpenGivesTheFailureText) {
@@ -154,7 +151,7 @@ TEST_F(ReaderTest, KeyThatWillNotOpenGivesTheFailureText) {
     recorder_ = Recorder();
     recorder_.failOpenWith = status;
     EXPECT_EQ(Read(), kFailureText);
-    ExpectCallsAsDocumented(false);
+    ExpectRegistryCalls(false);
   }
 }
 
@@ -165,7 +162,7 @@ TEST_F(ReaderTest, UnreadableValueGivesTheFailureTextAndClosesTheKey) {
     recorder_ = Recorder();
     recorder_.failQueryWith = status;
     EXPECT_EQ(Read(), kFailureText);
-    ExpectCallsAsDocumented(true);
+    ExpectRegistryCalls(true);
   }
 }
 

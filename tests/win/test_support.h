@@ -9,6 +9,11 @@
 #include "core/wide_string.h"
 
 constexpr wchar_t kFailureText[] = L"取得できませんでした";
+// A worked example from the product-activation literature: these key bytes
+// are the key below.
+constexpr BYTE kExampleKey[15] = {0x6f, 0xfa, 0x95, 0x45, 0xfc, 0x75, 0xb5, 0x52,
+                                  0xbb, 0xef, 0xb1, 0x17, 0xda, 0xcd, 0x00};
+constexpr wchar_t kExampleText[] = L"FFFFF-GGGGG-HHHHH-JJJJJ-KKKKK";
 constexpr wchar_t kVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 inline std::wstring ToStd(const WideString& text) { return std::wstring(text.Text(), text.Length()); }
@@ -16,8 +21,8 @@ inline std::wstring ToStd(const WideString& text) { return std::wstring(text.Tex
 // A Unix path from the test environment, as Wine's Z: drive shows it.
 std::wstring PathFromEnvironment(const char* name);
 
-// A DigitalProductId value of the given type and bytes: its first kKeyOffset
-// bytes and those after the key hold filler, the key bytes sit at 52..66.
+// The bytes of a DigitalProductId value of the given length: the key bytes at
+// offsets 52 to 66 as far as the length reaches, filler everywhere else.
 std::vector<BYTE> ProductIdBytes(std::size_t length, const BYTE (&keyBytes)[15]);
 
 // Stands in for the prefix's DigitalProductId for one test and puts the
