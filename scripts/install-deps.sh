@@ -7,7 +7,8 @@ packages="cmake g++ googletest
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb xauth fonts-wine fonts-ipafont-gothic
   imagemagick icoutils
-  clang libclang-rt-14-dev clang-tidy cppcheck"
+  clang libclang-rt-14-dev clang-tidy cppcheck
+  qemu-system-x86 debootstrap"
 
 missing=""
 for package in $packages; do

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the
 # portable core natively and under the sanitizers, the Windows program under
-# Wine in a prefix of the build's own (all under Xvfb), the audit of the
+# Wine in a prefix of the build's own (under Xvfb; in an emulated machine
+# where this CPU cannot run 32-bit code), the audit of the
 # shipped executable, a second build to prove it reproducible, the decoder's
 # fuzzer and the static analysers.
 set -eu
@@ -19,12 +20,14 @@ cmake --build --preset windows
 if sh scripts/can-run-i386.sh; then
   xvfb-run -a ctest --preset windows
 else
-  echo "This CPU cannot run 32-bit x86 code: running the Windows tests on the"
-  echo "x86-64 build of the same sources under 64-bit Wine; the resource tests"
-  echo "and the audit read the shipped 32-bit build/windows/Lumiqa.exe."
+  echo "This CPU cannot run 32-bit x86 code. The Windows tests run twice: on the"
+  echo "x86-64 build of the same sources under 64-bit Wine here (the resource"
+  echo "tests and the audit read the shipped 32-bit build/windows/Lumiqa.exe),"
+  echo "and on the shipped 32-bit build under 32-bit Wine in an emulated machine."
   cmake --preset windows-x64
   cmake --build --preset windows-x64
   xvfb-run -a ctest --preset windows-x64
+  sh scripts/test-emulated.sh
 fi
 echo "Lumiqa.exe: $(wc -c < build/windows/Lumiqa.exe) bytes (limit 81920)"
 sh scripts/check-reproducible.sh
