@@ -38,7 +38,6 @@ mount -t sysfs sys /sys 2>/dev/null
 mkdir -p /dev/shm /dev/pts
 mount -t tmpfs shm /dev/shm
 mount -t devpts pts /dev/pts
-mount -t tmpfs tmp /tmp
 export HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin
 cd "$project"
 echo "guest: \$(uname -m), \$(/usr/lib/wine/wine --version)"
@@ -49,7 +48,8 @@ xvfb-run -a ctest --preset windows -E pe_audit > /tmp/ctest.log 2>&1 || status=\
 cat /tmp/ctest.log
 echo "lumiqa-guest-status: \$status"
 sync
-poweroff -f
+echo o > /proc/sysrq-trigger
+sleep 60
 GUEST
 chmod +x "$root/lumiqa-tests"
 rm -f "$image"
