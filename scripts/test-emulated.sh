@@ -67,5 +67,5 @@ timeout 1500 qemu-system-x86_64 -machine q35 -accel tcg,thread=multi -smp 2 -m 4
   -nographic -no-reboot -nic none > "$log" 2>&1 || true
 # The guest's own lines, without the kernel's and the firmware's.
 grep -aE '^(.*guest: |Test project|    Start|[0-9]+/[0-9]+ Test|[0-9]+% tests|Total Test|The following|	|lumiqa-guest|\[  |Running main|\[=|\[-|.*Failure)' "$log" |
-  grep -avE '^\[ *[0-9]+\.[0-9]+\]' || true
+  grep -avE '^\[ *[0-9]+\.[0-9]+\]' | sed 's/^.*\(guest: \)/\1/' || true
 grep -aq '^lumiqa-guest-status: 0' "$log"
