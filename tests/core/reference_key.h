@@ -27,3 +27,14 @@ inline std::wstring ReferenceKey(const std::uint8_t* bytes) {
   }
   return key;
 }
+
+// Five groups of five alphabet characters joined by dashes, nothing else.
+inline bool IsWellFormedKeyText(const std::wstring& text) {
+  const std::wstring alphabet = L"BCDFGHJKMPQRTVWXY2346789";
+  if (text.size() != kKeyTextLength) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool dash = i % 6 == 5;
+    if (dash ? text[i] != L'-' : alphabet.find(text[i]) == std::wstring::npos) return false;
+  }
+  return true;
+}

@@ -17,13 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const WideString keyText = DecodeProductKey(work);
 
   const std::wstring text(keyText.Text(), keyText.Length());
-  const std::wstring alphabet = L"BCDFGHJKMPQRTVWXY2346789";
-  if (text.size() != kKeyTextLength) std::abort();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((i % 6 == 5) != (text[i] == L'-')) std::abort();
-    if (i % 6 != 5 && alphabet.find(text[i]) == std::wstring::npos) std::abort();
-  }
-  if (text != ReferenceKey(key)) std::abort();
+  if (!IsWellFormedKeyText(text) || text != ReferenceKey(key)) std::abort();
 
   Uint128 quotient = KeyNumber(key);
   for (int i = 0; i < 25; ++i) quotient /= 24;
